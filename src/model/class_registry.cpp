@@ -1,6 +1,11 @@
 #include "model/class_registry.h"
 
+#include "model/choice_controls.h"
+#include "model/containers.h"
+#include "model/data_controls.h"
 #include "model/dialog.h"
+#include "model/enchoice_bar.h"
+#include "model/popup_menu.h"
 #include "model/text_controls.h"
 
 namespace dd {
@@ -20,6 +25,26 @@ const ClassRegistry &advplClasses()
         r.add<TTSay>();
         r.add<TTGet>();
         r.add<TTMultiGet>();
+        r.add<TTButton>();
+        r.add<TTSButton>();
+        r.add<TTCheckBox>();
+        r.add<TTComboBox>();
+        r.add<TTListBox>();
+        r.add<TTRadMenu>();
+        r.add<TTPopupMenu>();
+        r.add<TTPanel>();
+        r.add<TTGroup>();
+        r.add<TTFolder>();
+        r.add<TTaDialogs>();
+        r.add<TTScrollBox>();
+        r.add<TTBitmap>();
+        r.add<TTEnchoice>(QStringLiteral("You can use only one TTEnchoice."));
+        r.add<TTEnchoiceBar>(QStringLiteral("You can use only one TTEnchoiceBar."));
+        r.add<TTMsSelect>();
+        r.add<TTMsNewGetDados>();
+        r.add<TTDbTree>();
+        r.add<TTCriaTrab>();
+        r.add<TTPergunte>();
         r.add<TToFont>();
         r.add<TTVars>();
         r.add<TTFunctions>();

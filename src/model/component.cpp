@@ -55,6 +55,8 @@ QVariant Component::declaredDefault(const char *) const { return {}; }
 
 bool Component::isStored(const char *) const { return true; }
 
+QString Component::validateWrite(const char *, const QVariant &) const { return {}; }
+
 void Component::forgetReference(Component *) {}
 
 void Component::warn(const QString &message) const

@@ -39,6 +39,10 @@ public:
     // False when the property's stored-condition says not to write it.
     virtual bool isStored(const char *property) const;
 
+    // Checks a value before a generic write (design files, inspector); a non-empty result is
+    // the error message and the old value stays.
+    virtual QString validateWrite(const char *property, const QVariant &value) const;
+
     // Whether other components can refer to this one (fonts, lists, menus, tables).
     virtual bool isReferenceTarget() const { return false; }
     // Clears every reference this component holds to `gone`, which is being deleted.

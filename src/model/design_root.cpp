@@ -53,6 +53,30 @@ void DesignRoot::adopt(Component *component)
         nameChanged(component, QString(), component->name());
 }
 
+void DesignRoot::clearComponents()
+{
+    // Only the root may refer to its components from outside them; containers delete the
+    // controls on them.
+    QList<Component *> doomed;
+    for (Component *c : std::as_const(m_components)) {
+        if (c == m_formDesigner)
+            continue;
+        if (c->m_referenceTarget)
+            forgetReference(c);
+        const auto *control = qobject_cast<Control *>(c);
+        if (!control || !control->parentControl() || control->parentControl() == this)
+            doomed.append(c);
+    }
+    m_destroying = true;
+    qDeleteAll(doomed);
+    m_destroying = false;
+    m_components = {m_formDesigner};
+    m_byName.clear();
+    m_numbers.clear();
+    nameChanged(m_formDesigner, QString(), m_formDesigner->name());
+    m_enchoiceBar = nullptr;
+}
+
 void DesignRoot::destroyComponent(Component *component)
 {
     if (component == m_formDesigner || indexOf(component) < 0)

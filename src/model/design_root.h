@@ -32,6 +32,8 @@ public:
 
     // Takes a freshly constructed component into the design, as the last one owned.
     void adopt(Component *component);
+    // Deletes every component but the form designer, as opening a file into the root does.
+    void clearComponents();
     // Deletes a design component with the controls on it, clearing every reference to them.
     void destroyComponent(Component *component);
     bool isDestroying() const { return m_destroying; }

@@ -6,27 +6,22 @@ namespace dd {
 
 TToFont::TToFont(DesignRoot *root) : Component(root) {}
 
-dd::Font TToFont::font() const
+void TToFont::setFont(const dd::Font &font)
 {
-    refreshUsers();
-    return m_font;
+    if (assign(m_font, font, "Font"))
+        refreshUsers();
 }
 
-void TToFont::refreshUsers() const
+void TToFont::refreshUsers()
 {
     if (!root())
         return;
-    // Each user shows the font in its own text colour; the font object keeps the colour of
-    // the last component that has one.
-    for (Component *c : root()->components()) {
-        auto *control = qobject_cast<Control *>(c);
-        if (!control)
-            continue;
-        if (control->publishes("nClrText"))
-            m_font.color = paletteColor(control->nClrText());
-        if (control->oFont() == this)
-            control->setFont(m_font);
-    }
+    // Each user shows the font in its own text colour; setting the reference again copies it.
+    for (Component *c : root()->components())
+        if (auto *control = qobject_cast<Control *>(c); control && control->oFont() == this)
+            control->setOFont(this);
+    if (root()->oFont() == this)
+        root()->setOFont(this);
 }
 
 } // namespace dd

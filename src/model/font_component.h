@@ -14,10 +14,9 @@ class TToFont : public Component {
 public:
     explicit TToFont(DesignRoot *root);
 
-    // Reading the font refreshes the look of every component that uses it.
-    dd::Font font() const;
-    void setFont(const dd::Font &font) { assign(m_font, font, "Font"); }
-    // The font object itself, without the refresh.
+    dd::Font font() const { return m_font; }
+    // Replaces the font and shows it on every component that uses it.
+    void setFont(const dd::Font &font);
     const dd::Font &fontValue() const { return m_font; }
 
     // The font's creation statement (written by the ADVPL generator).
@@ -26,8 +25,8 @@ public:
     bool isReferenceTarget() const override { return true; }
 
 private:
-    void refreshUsers() const;
-    mutable dd::Font m_font;
+    void refreshUsers();
+    dd::Font m_font;
 };
 
 } // namespace dd

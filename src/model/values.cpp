@@ -80,6 +80,11 @@ std::optional<qint32> colorFromIdentifier(QStringView name) { return valueOf(kCo
 std::optional<QString> charsetIdentifier(qint32 value) { return nameOf(kCharsets, value); }
 std::optional<qint32> charsetFromIdentifier(QStringView name) { return valueOf(kCharsets, name); }
 
+bool operator==(const TreeNode &a, const TreeNode &b)
+{
+    return a.text == b.text && a.expanded == b.expanded && a.children == b.children;
+}
+
 int Font::textHeight() const
 {
     // Typical faces are about 1.18 times their character height from ascent to descent:

@@ -84,7 +84,8 @@ struct TreeNode {
     QString text;
     bool expanded = false;
     QList<TreeNode> children;
-    friend bool operator==(const TreeNode &, const TreeNode &) = default;
+    // Defined out of line: QList's equality check needs the declaration of a recursive type.
+    friend bool operator==(const TreeNode &a, const TreeNode &b);
 };
 
 } // namespace dd

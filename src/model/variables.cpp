@@ -58,11 +58,7 @@ QStringList TFunction::cScript() const
         m_script = {QStringLiteral("Function ") + cName() + QStringLiteral("()"), QString(), QStringLiteral("Return")};
         m_hasScript = true;
     }
-    const QString first = m_script.value(0);
-    static const QString kFunction = QStringLiteral("Function ");
-    const qsizetype at = first.indexOf(kFunction);
-    m_name = at >= 0 ? first.mid(at + kFunction.size()) : first.mid(8);
-    rewriteHead();
+    takeNameFromHead();
     return m_script;
 }
 
@@ -70,7 +66,18 @@ void TFunction::setCScript(const QStringList &lines)
 {
     m_script = lines;
     m_hasScript = true;
-    Q_EMIT const_cast<TFunction *>(this)->propertyChanged("cScript");
+    // The head line names the function, so a stored name never disagrees with its source.
+    takeNameFromHead();
+    Q_EMIT propertyChanged("cScript");
+}
+
+void TFunction::takeNameFromHead() const
+{
+    const QString first = m_script.value(0);
+    static const QString kFunction = QStringLiteral("Function ");
+    const qsizetype at = first.indexOf(kFunction);
+    m_name = at >= 0 ? first.mid(at + kFunction.size()) : first.mid(8);
+    rewriteHead();
 }
 
 TTVars::TTVars(DesignRoot *root)

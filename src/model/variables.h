@@ -56,6 +56,7 @@ public:
 
 private:
     void rewriteHead() const;
+    void takeNameFromHead() const;
     TFuncType m_kind = TFuncType::Static;
     mutable QString m_name;
     mutable QStringList m_script;
