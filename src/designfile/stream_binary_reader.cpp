@@ -1,10 +1,12 @@
 #include "designfile/extended_float.h"
 #include "designfile/stream_binary.h"
+#include "designfile/stream_property_gatherer.h"
 #include "model/windows1252.h"
 
 #include <QHash>
 #include <QtEndian>
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -86,7 +88,8 @@ private:
         return true;
     }
 
-    bool readName(QString &out, bool mayBeEmpty)
+    // Object names may be empty, and being unique they are not worth sharing.
+    bool readName(QString &out, bool objectName = false)
     {
         const qsizetype at = pos_;
         quint8 length = 0;
@@ -94,7 +97,7 @@ private:
             return false;
         if (length == 0) {
             out.clear();
-            return mayBeEmpty || invalid(QStringLiteral("bad name ''"), at);
+            return objectName || invalid(QStringLiteral("bad name ''"), at);
         }
         const QByteArrayView raw(data_ + pos_, length);
         pos_ += length;
@@ -103,6 +106,10 @@ private:
             const QString name = fromWindows1252(raw.data(), raw.size());
             if (!isIdentifier(name))
                 return invalid(u"bad name '" % name % u'\'', at);
+            if (objectName) {
+                out = name;
+                return true;
+            }
             known = names_.insert(raw, name);
         }
         out = *known;
@@ -117,11 +124,21 @@ private:
         if (!readByte(tag))
             return false;
         switch (Tag(tag)) {
-        case Tag::Int8: { qint8 v = 0; if (!readLittleEndian(v)) return false; out = v; return true; }
-        case Tag::Int16: { qint16 v = 0; if (!readLittleEndian(v)) return false; out = v; return true; }
+        case Tag::Int8: return readWidened<qint8>(out);
+        case Tag::Int16: return readWidened<qint16>(out);
         case Tag::Int32: return readLittleEndian(out);
         default: return invalid(QStringLiteral("integer expected"), at);
         }
+    }
+
+    template <typename Narrow, typename Wide>
+    bool readWidened(Wide &out)
+    {
+        Narrow v = 0;
+        if (!readLittleEndian(v))
+            return false;
+        out = v;
+        return true;
     }
 
     bool readObject(ObjectNode &node)
@@ -140,7 +157,7 @@ private:
                 node.childPosition = position;
             }
         }
-        if (!readName(node.className, false) || !readName(node.name, true))
+        if (!readName(node.className) || !readName(node.name, true))
             return false;
         if (!readProperties(node.properties))
             return false;
@@ -149,8 +166,7 @@ private:
                 return false;
             if (data_[pos_] == 0)
                 break;
-            node.children.append(ObjectNode());
-            if (!readObject(node.children.last()))
+            if (!readObject(node.children.emplace_back()))
                 return false;
         }
         ++pos_;
@@ -160,16 +176,18 @@ private:
 
     bool readProperties(QList<Property> &out)
     {
+        std::vector<Property> &gathered = properties_.start(depth_);
         for (;;) {
             if (!need(1))
                 return false;
             if (data_[pos_] == 0)
                 break;
-            Property &property = out.emplace_back();
-            if (!readName(property.name, false) || !readValue(property.value))
+            Property &property = gathered.emplace_back();
+            if (!readName(property.name) || !readValue(property.value))
                 return false;
         }
         ++pos_;
+        out = PropertyGatherer::take(gathered);
         return true;
     }
 
@@ -235,8 +253,9 @@ private:
             if (!readLength(count, 2))
                 return false;
             QString text(count, Qt::Uninitialized);
+            QChar *units = text.data();
             for (qsizetype i = 0; i < count; ++i)
-                text[i] = QChar(qFromLittleEndian<quint16>(data_ + pos_ + 2 * i));
+                units[i] = QChar(qFromLittleEndian<quint16>(data_ + pos_ + 2 * i));
             pos_ += 2 * count;
             out = Value::text(text, true);
             return true;
@@ -251,7 +270,7 @@ private:
         }
         case Tag::Identifier: {
             QString name;
-            if (!readName(name, false))
+            if (!readName(name))
                 return false;
             out = Value::identifier(name);
             return true;
@@ -276,8 +295,8 @@ private:
     template <typename T>
     bool readInteger(Value &out)
     {
-        T v = 0;
-        if (!readLittleEndian(v))
+        qint64 v = 0;
+        if (!readWidened<T>(v))
             return false;
         out = Value::integer(v);
         return true;
@@ -318,7 +337,7 @@ private:
                 return false;
             if (data_[pos_] == 0)
                 break;
-            if (!readName(names.emplace_back(), false))
+            if (!readName(names.emplace_back()))
                 return false;
         }
         ++pos_;
@@ -366,6 +385,7 @@ private:
     // Names repeat all over a design (properties, classes, colours): one shared QString per
     // distinct name saves an allocation per property and most of the tree's memory.
     QHash<QByteArrayView, QString> names_;
+    PropertyGatherer properties_;
 };
 
 } // namespace

@@ -124,9 +124,10 @@ Token TextLexer::lexNumber(Token token)
     token.type = real ? Token::Type::Real : Token::Type::Integer;
     if (!real) {
         for (QChar d : token.lexeme) {
-            token.magnitude = token.magnitude * 10 + (d.unicode() - '0');
-            if (token.magnitude > kMaxMagnitude)
+            const unsigned digit = d.unicode() - '0';
+            if (token.magnitude > (kMaxMagnitude - digit) / 10) // checked before it could wrap
                 return error(QStringLiteral("integer out of range: %1").arg(token.lexeme), start);
+            token.magnitude = token.magnitude * 10 + digit;
         }
     }
     return token;

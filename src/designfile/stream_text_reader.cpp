@@ -1,12 +1,15 @@
 #include "designfile/stream_binary.h"
+#include "designfile/stream_property_gatherer.h"
 #include "designfile/stream_text.h"
 #include "designfile/stream_text_lexer.h"
 
 #include <QHash>
+#include <QtNumeric>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <cstdlib>
 
 namespace dd::stream {
 namespace {
@@ -46,19 +49,19 @@ std::optional<quint64> currencyMagnitude(QStringView lexeme)
     }
     quint64 magnitude = 0;
     for (char d : digits)
-        if (__builtin_mul_overflow(magnitude, 10u, &magnitude) || __builtin_add_overflow(magnitude, quint64(d - '0'), &magnitude))
+        if (qMulOverflow(magnitude, quint64(10), &magnitude) || qAddOverflow(magnitude, quint64(d - '0'), &magnitude))
             return std::nullopt;
     for (; exponent > 0 && magnitude; --exponent)
-        if (__builtin_mul_overflow(magnitude, 10u, &magnitude))
+        if (qMulOverflow(magnitude, quint64(10), &magnitude))
             return std::nullopt;
-    if (__builtin_add_overflow(magnitude, quint64(roundUp), &magnitude))
+    if (qAddOverflow(magnitude, quint64(roundUp), &magnitude))
         return std::nullopt;
     return magnitude;
 }
 
 class TextReader {
 public:
-    explicit TextReader(QStringView text) : lexer_(text) { advance(); }
+    explicit TextReader(QStringView text) : lexer_(text), current_(lexer_.next()), next_(lexer_.next()) {}
 
     bool atEnd() const { return current_.type == Token::Type::EndOfText; }
 
@@ -72,16 +75,17 @@ public:
             return false;
         node.flags = isInherited ? ObjectNode::Inherited : isInline ? ObjectNode::Inline : 0;
         advance();
-        QString first;
-        if (!expectName(first))
-            return false;
+        if (!atName())
+            return fail(QStringLiteral("name expected"));
+        const QStringView first = current_.lexeme; // the object name, or the class of an unnamed one
+        advance();
         if (isSymbol(current_, u':')) {
             advance();
-            node.name = first;
+            node.name = first.toString(); // unique, not worth sharing
             if (!expectName(node.className))
                 return false;
         } else {
-            node.className = first;
+            node.className = sharedName(first);
         }
         if (isSymbol(current_, u'[')) {
             advance();
@@ -91,16 +95,19 @@ public:
             node.childPosition = position;
             node.flags |= ObjectNode::ChildPosition;
         }
+        std::vector<Property> &gathered = properties_.start(depth);
+        while (startsProperty())
+            if (!readProperty(gathered.emplace_back(), depth))
+                return false;
+        node.properties = PropertyGatherer::take(gathered);
         for (;;) {
-            if (startsProperty()) {
-                if (!node.children.isEmpty())
-                    return fail(QStringLiteral("property after a child object"));
-                if (!readProperty(node.properties.emplace_back(), depth))
-                    return false;
-            } else if (isKeyword(current_, u"end")) {
+            if (startsProperty())
+                return fail(QStringLiteral("property after a child object"));
+            if (isKeyword(current_, u"end")) {
                 advance();
                 return true;
-            } else if (startsObject()) {
+            }
+            if (startsObject()) {
                 if (!readObject(node.children.emplace_back(), depth + 1))
                     return false;
             } else if (current_.type == Token::Type::Identifier) {
@@ -133,10 +140,6 @@ private:
     {
         current_ = std::move(next_);
         next_ = lexer_.next();
-        if (!primed_) { // the first call fills both
-            primed_ = true;
-            advance();
-        }
     }
 
     static bool isKeyword(const Token &t, QStringView word)
@@ -168,9 +171,11 @@ private:
         return true;
     }
 
+    bool atName() const { return current_.type == Token::Type::Identifier && isIdentifier(current_.lexeme); }
+
     bool expectName(QString &out)
     {
-        if (current_.type != Token::Type::Identifier || !isIdentifier(current_.lexeme))
+        if (!atName())
             return fail(QStringLiteral("name expected"));
         out = sharedName(current_.lexeme);
         advance();
@@ -243,7 +248,7 @@ private:
 
     bool readString(Value &out)
     {
-        QString text = current_.text;
+        QString text = std::move(current_.text);
         bool unicode = current_.unicode;
         advance();
         while (isSymbol(current_, u'+')) {
@@ -335,9 +340,11 @@ private:
                     return false;
                 item.index = index;
             }
+            std::vector<Property> &gathered = properties_.start(depth);
             while (startsProperty())
-                if (!readProperty(item.properties.emplace_back(), depth))
+                if (!readProperty(gathered.emplace_back(), depth))
                     return false;
+            item.properties = PropertyGatherer::take(gathered);
             if (!isKeyword(current_, u"end"))
                 return fail(QStringLiteral("property or 'end' expected"));
             advance();
@@ -350,8 +357,8 @@ private:
     TextLexer lexer_;
     Token current_;
     Token next_;
-    bool primed_ = false;
     StreamError error_;
+    PropertyGatherer properties_;
     QHash<QStringView, QString> names_; // views into the text being read
 };
 

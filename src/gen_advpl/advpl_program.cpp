@@ -1,11 +1,10 @@
 #include "gen_advpl/advpl_program.h"
 
-#include <algorithm>
-
 #include "gen_advpl/banners.h"
 #include "gen_advpl/control_declaration.h"
 #include "gen_advpl/formatting.h"
 #include "gen_advpl/fragment_lines.h"
+#include "gen_advpl/line_sort.h"
 #include "gen_advpl/list_declarations.h"
 #include "gen_advpl/setprvt_lines.h"
 #include "gen_advpl/static_functions.h"
@@ -110,9 +109,7 @@ void appendBannered(QStringList &program, const QString &title, const QStringLis
 
 QStringList ProgramBuilder::assemble()
 {
-    // Blanks and punctuation sort before letters, so an empty line goes to the top.
-    std::stable_sort(m_variableDeclarations.begin(), m_variableDeclarations.end(),
-                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    sortLinesIgnoringCase(m_variableDeclarations);
 
     const QStringList setPrvt = setPrvtLines(m_objectNames);
     QStringList program;

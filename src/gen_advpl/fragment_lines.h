@@ -7,6 +7,6 @@ namespace dd {
 
 // Adds the fragment's lines to the block: split at CR, LF or CR LF, an empty piece between
 // two breaks is an empty line, a break at the very end adds no line.
-void appendFragment(QStringList &block, const QString &fragment);
+void appendFragment(QStringList &block, QString fragment);
 
 } // namespace dd

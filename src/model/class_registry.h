@@ -36,6 +36,10 @@ private:
 // The classes of an ADVPL run; the variable and function lists are shared with OOHG runs.
 const ClassRegistry &advplClasses();
 
+// The classes of an OOHG run: the window's controls and the shared lists (defined with the
+// OOHG classes, in gen_oohg).
+const ClassRegistry &oohgClasses();
+
 // Creates a component of `cls` owned by `root` and placed on `parent` (for controls).
 // Returns nullptr with `error` set when the root refuses it.
 Component *createComponent(DesignRoot *root, const ComponentClass &cls, Control *parent, QString *error);

@@ -10,7 +10,7 @@ Component::Component(DesignRoot *root) : QObject(root), m_root(root) {}
 
 Component::~Component()
 {
-    if (m_root && m_root != this && !m_root->isDestroying())
+    if (m_registered && !m_root->isDestroying())
         m_root->unregister(this);
 }
 
@@ -19,7 +19,7 @@ bool Component::setName(const QString &name)
     const QString old = objectName();
     if (old == name)
         return true;
-    if (m_root && m_root != this && m_root->indexOf(this) >= 0) {
+    if (m_registered) {
         Component *other = name.isEmpty() ? nullptr : m_root->findComponent(name);
         if (other && other != this)
             return false;

@@ -75,6 +75,7 @@ private:
     int m_iconTop = 0;
     // Taken when the root adopts the component, while its whole class is still alive.
     bool m_referenceTarget = false;
+    bool m_registered = false; // in the root's list of design components
 };
 
 } // namespace dd

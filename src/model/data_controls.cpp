@@ -133,13 +133,6 @@ TTMsNewGetDados::TTMsNewGetDados(DesignRoot *root) : DataGrid(root) {}
 
 TTDbTree::TTDbTree(DesignRoot *root) : Control(root) {}
 
-void TTDbTree::setNodes(const QList<TreeNode> &v)
-{
-    // Node lists are not compared: QList cannot compare a type that holds lists of itself.
-    m_nodes = v;
-    Q_EMIT propertyChanged("Items");
-}
-
 QString TPerg::item(int number) const
 {
     switch (number) {

@@ -288,7 +288,7 @@ public:
     QString bRClick() const { return m_bRClick; }
     // The top-level nodes (level 0) with their children.
     const QList<TreeNode> &nodes() const { return m_nodes; }
-    void setNodes(const QList<TreeNode> &v);
+    void setNodes(const QList<TreeNode> &v) { assign(m_nodes, v, "Items"); }
 
 private:
     bool m_lCargo = false, m_lDisable = false;

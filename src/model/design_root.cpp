@@ -36,8 +36,11 @@ DesignRoot::DesignRoot() : Control(nullptr)
 
 DesignRoot::~DesignRoot()
 {
+    // Everything the root owns goes while the root is still whole, so no component sees a
+    // half-destroyed root.
     m_destroying = true;
-    // Child controls are deleted by ~Control; the rest by QObject ownership.
+    while (!children().isEmpty())
+        delete children().constFirst();
 }
 
 qsizetype DesignRoot::indexOf(const Component *component) const
@@ -48,6 +51,7 @@ qsizetype DesignRoot::indexOf(const Component *component) const
 void DesignRoot::adopt(Component *component)
 {
     m_components.append(component);
+    component->m_registered = true;
     component->m_referenceTarget = component->isReferenceTarget();
     if (!component->name().isEmpty())
         nameChanged(component, QString(), component->name());
@@ -95,6 +99,7 @@ void DesignRoot::unregister(Component *component)
     if (index < 0)
         return;
     m_components.removeAt(index);
+    component->m_registered = false;
     nameChanged(component, component->name(), QString());
     if (component == m_enchoiceBar)
         m_enchoiceBar = nullptr;

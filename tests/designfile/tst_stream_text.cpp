@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 using namespace dd::stream;
 using namespace Qt::Literals::StringLiterals;
 
@@ -216,6 +219,39 @@ private Q_SLOTS:
         QCOMPARE(*back.value, holder);
     }
 
+    void extremesRoundTrip_data()
+    {
+        QTest::addColumn<Value>("value");
+        QTest::newRow("largest extended") << Value::extended(std::numeric_limits<double>::max());
+        QTest::newRow("smallest extended") << Value::extended(-std::numeric_limits<double>::denorm_min());
+        QTest::newRow("largest single") << Value::single(std::numeric_limits<float>::max());
+        QTest::newRow("smallest single") << Value::single(std::numeric_limits<float>::denorm_min());
+        QTest::newRow("largest date") << Value::date(std::numeric_limits<double>::max());
+        QTest::newRow("date with 17 digits") << Value::date(45000.123456789012);
+        QTest::newRow("most negative currency") << Value::currency(std::numeric_limits<qint64>::min());
+        QTest::newRow("largest currency") << Value::currency(std::numeric_limits<qint64>::max());
+        QTest::newRow("most negative integer") << Value::integer(std::numeric_limits<qint64>::min());
+    }
+
+    // binary -> text -> binary keeps the bytes even where rounding to 16 digits could overflow.
+    void extremesRoundTrip()
+    {
+        QFETCH(Value, value);
+        const QByteArray binary = writeBinaryStream(object({}, u"T"_s, {prop(u"P"_s, value)}));
+        const Result<ObjectNode> fromBinary = readBinaryStream(binary.constData(), binary.size());
+        QVERIFY2(fromBinary.ok(), qPrintable(fromBinary.error.message));
+        const Value read = fromBinary.value->properties.value(0).value;
+        QCOMPARE(read.kind, value.kind);
+        if (std::holds_alternative<double>(value.data)) { // within the 16 digits kept
+            QVERIFY(std::abs(read.asReal() - value.asReal()) <= 1e-15 * std::abs(value.asReal()));
+        } else {
+            QCOMPARE(read, value);
+        }
+        const Result<ObjectNode> fromText = readTextForm(writeTextForm(*fromBinary.value));
+        QVERIFY2(fromText.ok(), qPrintable(fromText.error.message));
+        QCOMPARE(writeBinaryStream(*fromText.value), binary);
+    }
+
     void readsLenientValues_data()
     {
         QTest::addColumn<QString>("text");
@@ -318,6 +354,8 @@ private Q_SLOTS:
         row("bad number", u"object a: T\n  Left = 12ab\nend\n"_s, u"Line 2, column 10: bad number '12a'"_s, 2);
         row("integer out of range", u"object a: T\n  Left = 9223372036854775808\nend\n"_s,
             u"Line 2, column 10: integer out of range, found '9223372036854775808'"_s, 2);
+        row("integer that would wrap 64 bits", u"object a: T\n  Left = 18446744073709551617\nend\n"_s,
+            u"Line 2, column 10: integer out of range: 18446744073709551617"_s, 2);
         row("+ without a string", u"object a: T\n  Caption = 'a' +\nend\n"_s,
             u"Line 3, column 1: string expected after '+', found 'end'"_s, 3);
         row("bad character code", u"object a: T\n  Caption = #99999999\nend\n"_s,

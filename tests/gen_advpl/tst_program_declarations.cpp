@@ -52,12 +52,13 @@ class TestProgramDeclarations : public QObject {
 private Q_SLOTS:
     void controlDeclarationByClass_data();
     void controlDeclarationByClass();
-    void declarationsSortedIgnoringCase();
+    void controlAndComponentDeclarationsSortedTogether();
     void varScriptStartingWithBreakSortsFirst();
     void variableListsByKind();
     void functionListAfterReturn();
     void unreferencedListsProduceNothing();
     void setPrvtExample();
+    void setPrvtLineOfExactlyHundredTakesOneMore();
     void setPrvtSpreadsThirtyNames();
 };
 
@@ -117,7 +118,7 @@ void TestProgramDeclarations::controlDeclarationByClass()
     QCOMPARE(controlDeclaration(*control), expected);
 }
 
-void TestProgramDeclarations::declarationsSortedIgnoringCase()
+void TestProgramDeclarations::controlAndComponentDeclarationsSortedTogether()
 {
     TTMSDialog root;
     shape(root);
@@ -130,7 +131,6 @@ void TestProgramDeclarations::declarationsSortedIgnoringCase()
     auto *part = add<DeclaringPart>(root, "oPart1");
     part->varScript = "Private c_Item\rPrivate CZeta := 1";
     const QStringList block = blockAfter(advplProgramLines(root, nullptr), kVariablesTitle);
-    // Punctuation sorts before letters.
     QCOMPARE(block, QStringList({"Private c_Item", "Private cAlfa      := Space(1)", "Private cbeta      := Space(1)",
                                  "Private cGama     ", "Private CZeta := 1"}));
 }
@@ -232,6 +232,18 @@ void TestProgramDeclarations::setPrvtExample()
     QCOMPARE(setPrvtLines({"\"oDlg1\"", "\"oSay1\"", "\"oGet1\""}),
              QStringList({"SetPrvt(\"oDlg1\",\"oSay1\",\"oGet1\")"}));
     QCOMPARE(setPrvtLines({"\"oDlg1\""}), QStringList({"SetPrvt(\"oDlg1\")"}));
+}
+
+void TestProgramDeclarations::setPrvtLineOfExactlyHundredTakesOneMore()
+{
+    // Four quoted names of 22 characters with their commas bring the line to 100.
+    QStringList names;
+    for (int i = 0; i < 6; ++i)
+        names << '"' + QString("oComponenteLongo%1").arg(i, 4, 10, QLatin1Char('0')) + '"';
+    const QStringList lines = setPrvtLines(names);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0), QString("SetPrvt(" + names.mid(0, 5).join(',') + ')'));
+    QCOMPARE(lines.at(1), QString("SetPrvt(" + names.at(5) + ')'));
 }
 
 void TestProgramDeclarations::setPrvtSpreadsThirtyNames()

@@ -31,5 +31,7 @@ int generate(const Arguments &args);
 int toText(const Arguments &args);
 int fromText(const Arguments &args);
 int save(const Arguments &args);
+int importDictionary(const Arguments &args);
+int fields(const Arguments &args);
 
 } // namespace dlgc

@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "designfile/design_file.h"
 #include "designfile/design_reader.h"
+#include "gen_oohg/window.h"
 #include "model/class_registry.h"
 #include "model/dialog.h"
 
@@ -36,9 +37,11 @@ std::optional<LoadedDesign> loadDesign(const QString &path, std::optional<Langua
     }
     const bool oohgRoot = tree.value->className.compare(QLatin1String("THWindow"), Qt::CaseInsensitive) == 0;
     const Language language = forced.value_or(oohgRoot ? Language::Oohg : Language::Advpl);
+    // The root keeps the class of the language, whatever class the file names.
     if (language == Language::Oohg) {
-        printError(QStringLiteral("%1: OOHG designs are not supported by this version").arg(path));
-        return std::nullopt;
+        LoadedDesign design{language, std::make_unique<dd::THWindow>()};
+        dd::designfile::readDesign(*design.root, *tree.value, dd::oohgClasses());
+        return design;
     }
     LoadedDesign design{language, std::make_unique<dd::TTMSDialog>()};
     dd::designfile::readDesign(*design.root, *tree.value, dd::advplClasses());

@@ -3,6 +3,8 @@
 #include "design_loading.h"
 #include "gen_advpl/advpl_program.h"
 #include "gen_advpl/program_encoding.h"
+#include "gen_oohg/oohg_program.h"
+#include "gen_oohg/window.h"
 #include "model/design_root.h"
 #include "model/dialog.h"
 
@@ -24,7 +26,9 @@ int generate(const Arguments &args)
         return BadInput;
     WarningPrinter warnings;
     design->root->setMessageSink(&warnings);
-    const QStringList lines = dd::advplScriptLines(static_cast<const dd::TTMSDialog &>(*design->root), nullptr);
+    const QStringList lines = design->language == Language::Oohg
+        ? dd::oohgScriptLines(static_cast<const dd::THWindow &>(*design->root), nullptr)
+        : dd::advplScriptLines(static_cast<const dd::TTMSDialog &>(*design->root), nullptr);
     int unmappable = 0;
     const QByteArray bytes = dd::encodeProgram(lines, &unmappable);
     if (unmappable > 0)

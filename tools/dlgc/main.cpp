@@ -12,7 +12,9 @@ const char kUsage[] =
     "usage: dlgc generate DESIGN [-o OUT] [--language advpl|oohg]\n"
     "       dlgc to-text DESIGN\n"
     "       dlgc from-text TEXT -o DESIGN\n"
-    "       dlgc save DESIGN -o OUT\n";
+    "       dlgc save DESIGN -o OUT\n"
+    "       dlgc import-dictionary SX3FILE [-o DICFILE] [--data-dir DIR]\n"
+    "       dlgc fields ALIAS [--dictionary DICFILE] [--completion] [--data-dir DIR]\n";
 
 int usage(const QString &problem)
 {
@@ -45,6 +47,10 @@ int main(int argc, char **argv)
         return dlgc::fromText(*args);
     if (command == QLatin1String("save") && inputs == 1 && !args->output.isEmpty())
         return dlgc::save(*args);
+    if (command == QLatin1String("import-dictionary") && inputs == 1)
+        return dlgc::importDictionary(*args);
+    if (command == QLatin1String("fields") && inputs == 1)
+        return dlgc::fields(*args);
     if (command.isEmpty() || args->flags.contains(QLatin1String("help")))
         return usage({});
     return usage(QStringLiteral("wrong arguments for \"%1\"").arg(command));
