@@ -20,15 +20,20 @@ QString dataFolder()
 {
     if (!chosenFolder().isEmpty())
         return chosenFolder();
-    const QString beside = QCoreApplication::applicationDirPath();
-    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
-        return beside;
+    return dataFolderFor(QCoreApplication::applicationDirPath());
+}
+
+void setDataFolder(const QString &folder) { chosenFolder() = folder; }
+
+QString dataFolderFor(const QString &executableFolder)
+{
+    const QFileInfo folder(executableFolder);
+    if (!executableFolder.isEmpty() && folder.isDir() && folder.isWritable())
+        return executableFolder;
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(appData);
     return appData;
 }
-
-void setDataFolder(const QString &folder) { chosenFolder() = folder; }
 
 QString dictionaryFilePath() { return QDir(dataFolder()).filePath(QStringLiteral("QUORVEX.dic")); }
 

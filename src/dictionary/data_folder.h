@@ -5,12 +5,15 @@
 
 namespace dd {
 
-// The executable's folder when it is writable; otherwise the user's application-data folder,
-// created when missing, so an installed copy in a read-only folder still works. A folder set
-// with setDataFolder() wins over both.
+// The folder set with setDataFolder(), or else the rule of dataFolderFor() for the
+// executable's folder.
 QString dataFolder();
-// An empty folder restores the rule above.
+// An empty folder restores the rule.
 void setDataFolder(const QString &folder);
+
+// `executableFolder` when it is writable; otherwise the user's application-data folder,
+// created when missing, so that an installed copy in a read-only folder still works.
+QString dataFolderFor(const QString &executableFolder);
 
 // The dictionary file in the data folder.
 QString dictionaryFilePath();

@@ -1,5 +1,6 @@
 // The code pages of dBASE texts: which page a language-driver byte names, and the characters
 // each page's bytes decode to.
+#include <QStringDecoder>
 #include <QtTest>
 
 #include "dictionary/code_pages.h"
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void decoding_data();
     void decoding();
     void decodingReusesTheBuffer();
+    void highHalvesMatchAnIndependentConverter_data();
+    void highHalvesMatchAnIndependentConverter();
 };
 
 void TestCodePages::languageDrivers_data()
@@ -78,6 +81,38 @@ void TestCodePages::decodingReusesTheBuffer()
     QCOMPARE(shared, QStringLiteral("a much longer earlier text")); // a copy is never written through
     decoder.decode("", out);
     QCOMPARE(out, QString());
+}
+
+void TestCodePages::highHalvesMatchAnIndependentConverter_data()
+{
+    QTest::addColumn<CodePage>("page");
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("437") << CodePage::Oem437 << QByteArray("IBM437");
+    QTest::newRow("850") << CodePage::Oem850 << QByteArray("IBM850");
+    QTest::newRow("860") << CodePage::Oem860 << QByteArray("IBM860");
+    QTest::newRow("1252") << CodePage::Windows1252 << QByteArray("windows-1252");
+}
+
+void TestCodePages::highHalvesMatchAnIndependentConverter()
+{
+    QFETCH(CodePage, page);
+    QFETCH(QByteArray, name);
+    QStringDecoder reference(name.constData());
+    if (!reference.isValid())
+        QSKIP("Qt has no converter for this code page here");
+    QByteArray high;
+    for (int b = 0x80; b < 0x100; ++b)
+        high.append(char(b));
+    QString expected = reference.decode(high);
+    // Where the converter follows IBM and Windows differs, Windows is what the ERP's files
+    // were made with: its five undefined Windows-1252 bytes are C1 controls, and its 437
+    // family has the micro sign (which Windows-1252 holds) for IBM's Greek mu.
+    if (page == CodePage::Windows1252)
+        for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+            expected[b - 0x80] = QChar(b);
+    if ((page == CodePage::Oem437 || page == CodePage::Oem860) && expected[0xE6 - 0x80] == QChar(0x03BC))
+        expected[0xE6 - 0x80] = QChar(0x00B5);
+    QCOMPARE(TextDecoder(page).decode(high), expected);
 }
 
 QTEST_GUILESS_MAIN(TestCodePages)

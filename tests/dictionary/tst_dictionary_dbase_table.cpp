@@ -70,7 +70,8 @@ void TestDbaseTable::layoutsOfEachLevel()
     t.level7 = level7;
     if (level7)
         t.fields[0].name = "A_FIELD_NAME_LONGER_THAN_ELEVEN"; // dBASE 7 names run to 31 characters
-    const auto table = parse(dbase_builder::tableBytes(t));
+    const QByteArray bytes = dbase_builder::tableBytes(t);
+    const auto table = parse(bytes);
     QVERIFY2(table.ok(), qPrintable(describe(table.error())));
     QCOMPARE(table.value().format(), format);
     QCOMPARE(table.value().recordCount(), 2u);
@@ -89,7 +90,8 @@ void TestDbaseTable::valuesOfEachFieldType()
                  {QByteArray("ab\0\0\0\0\0\0", 8), "", "1e2", "", "n", ""},
                  {"", "twelve", "", "2024", "?", ""}};
     t.deleted = {false, true, false};
-    const auto parsed = parse(dbase_builder::tableBytes(t));
+    const QByteArray bytes = dbase_builder::tableBytes(t);
+    const auto parsed = parse(bytes);
     QVERIFY(parsed.ok());
     const DbaseTable &table = parsed.value();
 
