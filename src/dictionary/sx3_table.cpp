@@ -58,15 +58,15 @@ Parsed<Sx3Table> Sx3Table::open(const QString &path)
     for (int c = 0; c < ColumnCount; ++c) {
         const int index = sx3.m_table.fieldIndex(kColumnNames[c]);
         if (index < 0)
-            return ReadError{QStringLiteral("%1: the table has no column %2").arg(info.fileName(), QLatin1String(kColumnNames[c])), -1};
+            return ReadError{QStringLiteral("%1: The table has no column %2").arg(info.fileName(), QLatin1String(kColumnNames[c])), -1};
         if (isMemo(sx3.m_table.fields()[size_t(index)].type))
-            return ReadError{QStringLiteral("%1: the column %2 is a memo field").arg(info.fileName(), QLatin1String(kColumnNames[c])), -1};
+            return ReadError{QStringLiteral("%1: The column %2 is a memo field").arg(info.fileName(), QLatin1String(kColumnNames[c])), -1};
         sx3.m_columns[c] = index;
     }
 
     const QString indexPath = productionIndexOf(info);
     if (indexPath.isEmpty())
-        return ReadError{QStringLiteral("%1: no production index %2.mdx beside the table").arg(info.fileName(), info.completeBaseName()), -1};
+        return ReadError{QStringLiteral("%1: No production index %2.mdx beside the table").arg(info.fileName(), info.completeBaseName()), -1};
     const QString indexName = QFileInfo(indexPath).fileName();
     const auto indexBytes = FileBytes::open(indexPath, &error);
     if (!indexBytes)
@@ -77,7 +77,7 @@ Parsed<Sx3Table> Sx3Table::open(const QString &path)
     const QString tagName = info.completeBaseName() + QLatin1Char('1');
     const int tag = index.value().tagIndex(tagName.toLatin1());
     if (tag < 0)
-        return ReadError{QStringLiteral("%1: no index tag %2").arg(indexName, tagName.toUpper()), -1};
+        return ReadError{QStringLiteral("%1: No index tag %2").arg(indexName, tagName.toUpper()), -1};
     const auto order = index.value().recordsInKeyOrder(tag, sx3.m_table.recordCount());
     if (!order.ok())
         return inFile(indexName, order.error());

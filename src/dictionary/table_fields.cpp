@@ -11,6 +11,7 @@
 #include "dictionary/data_folder.h"
 #include "dictionary/dictionary_outline.h"
 #include "dictionary/field_texts.h"
+#include "dictionary/file_bytes.h"
 
 namespace dd::dictionary {
 namespace {
@@ -102,13 +103,13 @@ const Parsed<DictionaryOutline> &outlineOf(const FileIdentity &identity)
 {
     if (cache && cache->identity == identity)
         return cache->outline;
-    QFile file(identity.path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        cache.emplace(CachedOutline{identity, ReadError{QStringLiteral("Cannot open \"%1\": %2").arg(identity.path, file.errorString())}});
+    QString error;
+    const std::optional<FileBytes> bytes = FileBytes::open(identity.path, &error);
+    if (!bytes) {
+        cache.emplace(CachedOutline{identity, ReadError{error}});
         return cache->outline;
     }
-    const QByteArray bytes = file.readAll();
-    Parsed<DictionaryOutline> outline = outlineDictionary(bytes.constData(), bytes.size());
+    Parsed<DictionaryOutline> outline = outlineDictionary(bytes->data(), bytes->size());
     if (!outline.ok())
         outline = ReadError{QFileInfo(identity.path).fileName() + QStringLiteral(": ") + outline.error().message, outline.error().offset};
     cache.emplace(CachedOutline{identity, std::move(outline)});

@@ -275,12 +275,12 @@ void TestDictionaryImport::failuresKeepTheEarlierDictionary_data()
     QTest::newRow("no table") << QString() << QByteArray() << mdx << good.index << dic << "Cannot open";
     QTest::newRow("not a table") << sx3 << QByteArray("hello, this is not a dBASE table at all") << mdx << good.index << dic
                                  << "SX3010.DBF: Not a dBASE table (version byte 0x68) (at byte 0)";
-    QTest::newRow("no index") << sx3 << good.table << QString() << QByteArray() << dic << "no production index SX3010.mdx";
-    QTest::newRow("no tag") << sx3 << good.table << mdx << otherTag << dic << "SX3010.mdx: no index tag SX30101";
+    QTest::newRow("no index") << sx3 << good.table << QString() << QByteArray() << dic << "No production index SX3010.mdx";
+    QTest::newRow("no tag") << sx3 << good.table << mdx << otherTag << dic << "SX3010.mdx: No index tag SX30101";
     QTest::newRow("a column missing") << sx3 << dbase_builder::sx3Files({row("SA1", "01", "A1_COD"), row("SA1", "02", "A1_LOJA")}, noCampo).table << mdx << good.index
-                                      << dic << "SX3010.DBF: the table has no column X3_CAMPO";
+                                      << dic << "SX3010.DBF: The table has no column X3_CAMPO";
     QTest::newRow("a memo column") << sx3 << dbase_builder::sx3Files({row("SA1", "01", "A1_COD"), row("SA1", "02", "A1_LOJA")}, memo).table << mdx << good.index << dic
-                                   << "the column X3_DESCRIC is a memo field";
+                                   << "The column X3_DESCRIC is a memo field";
     QTest::newRow("damaged index") << sx3 << good.table << mdx << pastTheEnd << dic
                                    << QStringLiteral("SX3010.mdx: The index page 9999 is past the end of the file (at byte %1)")
                                           .arg(dbase_builder::getU32(good.index, 544) * 512);

@@ -128,7 +128,7 @@ void TestDlgcDictionary::failedImports_data()
     QTest::addColumn<QString>("what"); // which file the import gets wrong
     QTest::addColumn<QString>("message");
     QTest::newRow("no table") << "no table" << "error: Cannot open";
-    QTest::newRow("no index") << "no index" << "error: SX3010.DBF: no production index SX3010.mdx beside the table";
+    QTest::newRow("no index") << "no index" << "error: SX3010.DBF: No production index SX3010.mdx beside the table";
     QTest::newRow("damaged table") << "damaged table" << "error: SX3010.DBF: The record count 60 is larger than the file holds (at byte 4)";
     QTest::newRow("target cannot be written") << "no folder" << "error: Cannot write";
 }
